@@ -24,6 +24,14 @@ TestSession::~TestSession() {
         session.reset();
 }
 
+std::unique_ptr<TestCurrentUser> TestSession::newUser(const QString& code, const QString& name) const {
+    auto user = std::make_unique<TestCurrentUser>();
+    user->sqlconnection().open(std::make_unique<EmbeddedBackend>(path_, EmbeddedBackend::Create::No));
+    user->sqlconnection().setLogging(true);
+    user->setEmployee(code, name);
+    return user;
+}
+
 void TestSession::run(const QString& statements) {
     for (const QString& s : statements.split(u';', Qt::SkipEmptyParts))
         if (!s.trimmed().isEmpty())

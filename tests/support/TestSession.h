@@ -39,6 +39,9 @@ public:
     // The first column of the first row as text ("" when there is no row).
     QString scalar(const QString& statement);
     QStringList log() const { return user_->sqlconnection().statementLog(); }
+    // Another user on the same database (a second connection, as a second workstation would have).
+    std::unique_ptr<TestCurrentUser> newUser(const QString& code = QStringLiteral("E0101"),
+                                             const QString& name = QStringLiteral("ANA M. SANTIAGO")) const;
     void clearLog() { user_->sqlconnection().clearLog(); }
 
 private:
