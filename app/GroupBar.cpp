@@ -4,6 +4,8 @@
 
 #include <QAbstractButton>
 
+#include <algorithm>
+
 namespace tavrix {
 
 GroupBar::GroupBar(QWidget* parent) : QWidget(parent) {
@@ -44,21 +46,25 @@ void GroupBar::resizeEvent(QResizeEvent* e) {
 }
 
 void GroupBar::place() {
+    // The stacking is laid out in twips; a taller bar (a maximised window)
+    // stretches it so the groups use the whole height.
+    const double scale = std::max(1.0, height() / double(Ui::twips(ExitTop + ButtonHeight)));
+    const auto px = [scale](int twips) { return static_cast<int>(Ui::twips(twips) * scale); };
     const int w = width();
-    const int h = Ui::twips(ButtonHeight);
+    const int h = px(ButtonHeight);
     for (int i = 0; i < groups_.size(); ++i) {
         const int g = i + 1;
-        groups_[i].button->setGeometry(0, Ui::twips(buttonTop(g)), w, h);
+        groups_[i].button->setGeometry(0, px(buttonTop(g)), w, h);
         groups_[i].panel->setVisible(g == current_);
     }
     if (current_ >= 1 && current_ <= groups_.size()) {
-        const int top = Ui::twips(current_ * ButtonHeight);
-        const int bottom = current_ < groups_.size() ? Ui::twips(buttonTop(current_ + 1)) : Ui::twips(ExitTop);
+        const int top = px(current_ * ButtonHeight);
+        const int bottom = current_ < groups_.size() ? px(buttonTop(current_ + 1)) : px(ExitTop);
         groups_[current_ - 1].panel->setGeometry(0, top, w, bottom - top);
         groups_[current_ - 1].panel->raise();
     }
     if (exit_)
-        exit_->setGeometry(0, Ui::twips(ExitTop), w, h);
+        exit_->setGeometry(0, px(ExitTop), w, h);
 }
 
 } // namespace tavrix

@@ -4,6 +4,7 @@
 #include "app/GroupBar.h"
 #include "app/OutPatientCheck.h"
 #include "app/PendingBanner.h"
+#include "app/WorkArea.h"
 #include "data/Connection.h"
 #include "data/DbError.h"
 #include "data/SessionContext.h"
@@ -11,6 +12,7 @@
 #include "data/StoredProcs.h"
 #include "ui/ColorScheme.h"
 #include "ui/Prompts.h"
+#include "ui/CommandIcon.h"
 #include "ui/Twips.h"
 #include "ui/frmHelp.h"
 
@@ -83,10 +85,10 @@ frmMain::frmMain(StartUpComponents components, QWidget* parent) : QMainWindow(pa
     groupBar_ = new GroupBar(central);
     groupBar_->setObjectName(QStringLiteral("picGroups"));
     groupBar_->setFixedWidth(150);
-    workArea_ = new QWidget(central);
+    workArea_ = new WorkArea(central);
     workArea_->setObjectName(QStringLiteral("picWorkArea"));
     workArea_->setAutoFillBackground(true);
-    body->addWidget(groupBar_, 0, Qt::AlignTop);
+    body->addWidget(groupBar_);
     body->addWidget(workArea_, 1);
     outer->addLayout(body, 1);
     setCentralWidget(central);
@@ -212,13 +214,13 @@ void frmMain::buildMenus() {
                   needs(&MainScreens::dateRange));
 }
 
-QToolButton* frmMain::panelButton(const QString& name, const QString& text, QStyle::StandardPixmap icon,
+QToolButton* frmMain::panelButton(const QString& name, const QString& text, const QString& glyph, const QColor& colour,
                                   std::function<void()> run) {
     auto* b = new QToolButton;
     b->setObjectName(name);
     b->setText(text);
-    b->setIcon(style()->standardIcon(icon));
-    b->setIconSize(QSize(36, 36));
+    b->setIcon(Ui::commandIcon(glyph, colour));
+    b->setIconSize(QSize(44, 44));
     b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     b->setAutoRaise(true);
     b->setMinimumWidth(130);
@@ -230,54 +232,56 @@ void frmMain::buildGroups() {
     struct Entry {
         const char* name;
         const char* text;
-        QStyle::StandardPixmap icon;
+        const char* glyph;
         std::function<void()> run;
         std::function<bool(const MainScreens&)> need;
     };
     const std::vector<std::pair<QString, std::vector<Entry>>> groups = {
         {"&Request",
-         {{"cmdAssessment", "Assessment", QStyle::SP_FileDialogContentsView, [this] { open(screens_.assessment); },
+         {{"cmdAssessment", "Assessment", "AS", [this] { open(screens_.assessment); },
            needs(&MainScreens::assessment)},
-          {"cmdOutPatient", "Out-Patient Request", QStyle::SP_DirOpenIcon, [this] { showOutPatientOptions(); }, {}},
-          {"cmdInPatient", "In-Patient Request", QStyle::SP_DirHomeIcon, [this] { open(screens_.inPatient); },
+          {"cmdOutPatient", "Out-Patient Request", "OP", [this] { showOutPatientOptions(); }, {}},
+          {"cmdInPatient", "In-Patient Request", "IP", [this] { open(screens_.inPatient); },
            needs(&MainScreens::inPatient)}}},
         {"R&esults",
-         {{"cmdResultEntry", "Result Entry", QStyle::SP_FileIcon, [this] { open(screens_.resultEntry); },
+         {{"cmdResultEntry", "Result Entry", "RE", [this] { open(screens_.resultEntry); },
            needs(&MainScreens::resultEntry)},
-          {"cmdRetrieve", "Inquiry / Retrieve", QStyle::SP_FileDialogInfoView, [this] { open(screens_.retrieve); },
+          {"cmdRetrieve", "Inquiry / Retrieve", "IQ", [this] { open(screens_.retrieve); },
            needs(&MainScreens::retrieve)},
-          {"cmdVerification", "Verification", QStyle::SP_DialogApplyButton, [this] { open(screens_.verification); },
+          {"cmdVerification", "Verification", "VF", [this] { open(screens_.verification); },
            needs(&MainScreens::verification)}}},
         {"Re&ports",
-         {{"cmdMonthly", "Monthly Transaction Report", QStyle::SP_FileDialogListView, [this] { openDateRange("MONTH"); },
+         {{"cmdMonthly", "Monthly Transaction Report", "MR", [this] { openDateRange("MONTH"); },
            needs(&MainScreens::dateRange)},
-          {"cmdDailyCensus", "Daily Census  Report", QStyle::SP_FileDialogDetailedView,
-           [this] { showDailyCensusOptions(); }, needs(&MainScreens::daily)},
-          {"cmdOtherReports", "Other Reports", QStyle::SP_DriveFDIcon,
-           [this] { otherReportsMenu_->popup(QCursor::pos()); }, {}}}},
+          {"cmdDailyCensus", "Daily Census  Report", "DC", [this] { showDailyCensusOptions(); }, needs(&MainScreens::daily)},
+          {"cmdOtherReports", "Other Reports", "OR", [this] { otherReportsMenu_->popup(QCursor::pos()); }, {}}}},
         {"&Build File",
-         {{"cmdInterpretation", "Interpretation", QStyle::SP_FileDialogNewFolder, [this] { open(screens_.interpretation); },
+         {{"cmdInterpretation", "Interpretation", "IN", [this] { open(screens_.interpretation); },
            needs(&MainScreens::interpretation)},
-          {"cmdDefaultRadiologist", "Default Radiologist", QStyle::SP_ComputerIcon,
-           [this] { open(screens_.defaultRadiologist); }, needs(&MainScreens::defaultRadiologist)}}},
+          {"cmdDefaultRadiologist", "Default Radiologist", "DR", [this] { open(screens_.defaultRadiologist); }, needs(&MainScreens::defaultRadiologist)}}},
         {"&Maintenance",
-         {{"cmdRequestCancellation", "Request Cancellation", QStyle::SP_DialogDiscardButton,
-           [this] { open(screens_.requestCancellation); }, needs(&MainScreens::requestCancellation)},
-          {"cmdOtherOptions", "Other Options", QStyle::SP_FileDialogStart, [this] { showOtherOptions(); }, {}}}},
+         {{"cmdRequestCancellation", "Request Cancellation", "RC", [this] { open(screens_.requestCancellation); }, needs(&MainScreens::requestCancellation)},
+          {"cmdOtherOptions", "Other Options", "OO", [this] { showOtherOptions(); }, {}}}},
     };
     static const char* groupNames[] = {"cmdGroupRequest", "cmdGroupResults", "cmdGroupReports", "cmdGroupBuildFile",
                                        "cmdGroupMaintenance"};
+    static const QColor groupColours[] = {QColor(0x1f, 0x6f, 0xb2), QColor(0x2e, 0x8b, 0x57), QColor(0x8e, 0x44, 0xad),
+                                          QColor(0xc0, 0x6c, 0x1a), QColor(0x7f, 0x8c, 0x8d)};
     int g = 0;
     for (const auto& [caption, entries] : groups) {
         auto* button = new QPushButton(caption);
         button->setObjectName(QLatin1String(groupNames[g++]));
+        QFont bf = button->font();
+        bf.setBold(true);
+        button->setFont(bf);
         auto* panel = new QWidget;
         panel->setObjectName(button->objectName() + QStringLiteral("Panel"));
         auto* layout = new QVBoxLayout(panel);
         layout->setContentsMargins(6, 10, 6, 6);
         layout->setSpacing(10);
         for (const auto& e : entries) {
-            QToolButton* b = panelButton(QLatin1String(e.name), QLatin1String(e.text), e.icon, e.run);
+            QToolButton* b =
+                panelButton(QLatin1String(e.name), QLatin1String(e.text), QLatin1String(e.glyph), groupColours[g - 1], e.run);
             layout->addWidget(b, 0, Qt::AlignHCenter);
             if (e.need)
                 needs_.insert(b, e.need);
@@ -472,6 +476,7 @@ bool frmMain::load() {
     }
     StoredProcs::LoadDefaultRadiologist();
     setWindowTitle(QStringLiteral("Tavrix - MAGNETIC RESONANCE IMAGING") + QStringLiteral(": ") + s.HospitalCompany);
+    workArea_->setWatermark(s.HospitalCompany, QStringLiteral("Department of Radiology - Magnetic Resonance Imaging"));
 
     checkPending();
     pendingTimer_->start();
@@ -490,6 +495,8 @@ void frmMain::closeEvent(QCloseEvent* e) {
     // Every other window goes with the main window, without being asked.
     QCoreApplication::exit(0);
 }
+
+QWidget* frmMain::workArea() const { return workArea_; }
 
 QString frmMain::statusUser() const { return userField_->text(); }
 QString frmMain::statusDate() const { return dateField_->text(); }

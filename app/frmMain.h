@@ -20,6 +20,7 @@ namespace tavrix {
 class DischargeNotifier;
 class GroupBar;
 class PendingBanner;
+class WorkArea;
 
 // The program's only top-level window. Its load step is the start-up: log-in,
 // session values, components, then the two background checks.
@@ -56,7 +57,7 @@ public:
     GroupBar* groupBar() const { return groupBar_; }
     PendingBanner* banner() const { return banner_; }
     DischargeNotifier* notifier() const { return notifier_; }
-    QWidget* workArea() const { return workArea_; }
+    QWidget* workArea() const;
     QFrame* outPatientPanel() const { return outPatientPanel_; }
     QFrame* dailyCensusPanel() const { return dailyPanel_; }
     QFrame* otherOptionsPanel() const { return otherPanel_; }
@@ -79,7 +80,7 @@ private:
     void buildOptionPanels();
     QAction* addCommand(QMenu* menu, const QString& name, const QString& text, const QKeySequence& key,
                         std::function<void()> run);
-    QToolButton* panelButton(const QString& name, const QString& text, QStyle::StandardPixmap icon,
+    QToolButton* panelButton(const QString& name, const QString& text, const QString& glyph, const QColor& colour,
                              std::function<void()> run);
     QPushButton* optionButton(QFrame* panel, const QString& name, const QString& text, std::function<void()> run);
     void showPanel(QFrame* panel, bool atOtherOptionsPlace);
@@ -94,7 +95,7 @@ private:
     MainScreens screens_;
 
     GroupBar* groupBar_ = nullptr;
-    QWidget* workArea_ = nullptr;
+    WorkArea* workArea_ = nullptr;
     PendingBanner* banner_ = nullptr;
     DischargeNotifier* notifier_ = nullptr;
     QPushButton* requestStatusButton_ = nullptr;
