@@ -12,7 +12,8 @@ class Connection;
 // numbers of the department (fills FileNum). SearchListing(text, list, true):
 // 201 interpretation templates of SectionID (fills Interpretation), 202 sections
 // (fills Section), 203 employees (fills Employee). Each returns true on a pick;
-// a seed matching exactly one row picks it without showing the list.
+// a seed matching exactly one row picks it without showing the list. A seed
+// that finds no row at all throws DbError 3021 (no current row), as CodeSearch does.
 class RadiologySearch {
 public:
     enum List {
