@@ -3,6 +3,7 @@
 
 #include "app/DischargeNotifier.h"
 #include "app/GroupBar.h"
+#include "app/MainScreensFactory.h"
 #include "app/PendingBanner.h"
 #include "app/frmMain.h"
 #include "data/SessionContext.h"
@@ -191,6 +192,32 @@ private slots:
         s.window->action("mnuInPatient")->trigger();
         s.window->findChild<QAbstractButton*>("cmdInPatient")->click();
         QCOMPARE(opened, 2);
+    }
+
+    // The screens this build provides open from their commands and keys.
+    void providedScreensOpen_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("screen");
+        QTest::newRow("in-patient request, F4") << "mnuInPatient" << "cmdInPatient" << "frmInPatient";
+        QTest::newRow("result entry, F11") << "mnuResultEntry" << "cmdResultEntry" << "frmEntry";
+    }
+    void providedScreensOpen() {
+        QFETCH(QString, action);
+        QFETCH(QString, button);
+        QFETCH(QString, screen);
+        TestSession t(TestSession::Data::Demo);
+        Started s = makeWindow(t);
+        QVERIFY(s.window->load());
+        s.window->setScreens(mainScreens(s.window.get()));
+        ScriptedPrompts prompts;
+        auto close = [](QDialog&) { return int(QDialog::Rejected); };
+        prompts.expectModal(screen, close).expectModal(screen, close);
+        QVERIFY(s.window->action(action)->isEnabled());
+        s.window->action(action)->trigger();
+        s.window->findChild<QAbstractButton*>(button)->click();
+        VERIFY_PROMPTS(prompts);
+        QVERIFY(!s.window->action("mnuAssessment")->isEnabled()); // not in this build yet
     }
 
     void outPatientChecks_data() {
