@@ -50,7 +50,7 @@ void reportFailure(const QString& action, const DbError& e) {
 
 } // namespace
 
-frmMain::frmMain(StartUpComponents components, QWidget* parent) : QMainWindow(parent), components_(std::move(components)) {
+frmMain::frmMain(ComponentSet components, QWidget* parent) : QMainWindow(parent), components_(std::move(components)) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tavrix - MAGNETIC RESONANCE IMAGING"));
 
@@ -445,13 +445,13 @@ bool frmMain::load() {
         SqlText::build(u"select * from RADIOLOGY..tbRadioOptions where RevenueID = '{}'", {s.RevenueID}));
     s.IncludeDoctorFee = !options.isEmpty() && options.first().flag("IncludeDoctorFee");
 
-    codeSearch_ = components_.makeCodeSearch();
-    codeSearch_->MTS_Server.clear();
-    codeSearch_->SearchMode = true;
-    codeSearch_->CompanyName = s.HospitalCompany;
-    codeSearch_->Initialize_Classes();
-    codeSearch_->setConnection(&db);
-    s.codeSearch = codeSearch_.get();
+    CodeSearch& codes = *components_.codeSearch;
+    codes.MTS_Server.clear();
+    codes.SearchMode = true;
+    codes.CompanyName = s.HospitalCompany;
+    codes.Initialize_Classes();
+    codes.setConnection(&db);
+    s.codeSearch = &codes;
 
     outPatientPanel_->hide();
     dailyPanel_->hide();

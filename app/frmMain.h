@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/MainScreens.h"
-#include "app/StartUpComponents.h"
+#include "components/ComponentSet.h"
 
 #include <QMainWindow>
 #include <QStyle>
@@ -29,7 +29,8 @@ class frmMain : public QMainWindow {
 public:
     static constexpr char Title[] = "MAGNETIC RESONANCE IMAGING";
 
-    explicit frmMain(StartUpComponents components, QWidget* parent = nullptr);
+    // The six components, not yet connected; the code search is put to use only once the user is in.
+    explicit frmMain(ComponentSet components, QWidget* parent = nullptr);
     ~frmMain() override;
 
     // The start-up. False when the program must end (log-in given up, or the
@@ -90,8 +91,7 @@ private:
     void openDateRange(const QString& code, const QString& patientType = {});
     void openDaily(const QString& mode);
 
-    StartUpComponents components_;
-    std::unique_ptr<CodeSearch> codeSearch_;
+    ComponentSet components_;
     MainScreens screens_;
 
     GroupBar* groupBar_ = nullptr;

@@ -37,7 +37,7 @@ struct Started {
 
 // A main window over the session's database, with fake look-up components.
 Started makeWindow(TestSession& t, bool loggedIn = true, bool suppliesOk = true, bool drugsOk = true) {
-    StartUpComponents c;
+    ComponentSet c;
     auto radiology = std::make_unique<FakeRadiologySearch>();
     auto supplies = std::make_unique<FakeSuppliesList>();
     auto drugs = std::make_unique<FakeDrugInfo>();
@@ -53,7 +53,7 @@ Started makeWindow(TestSession& t, bool loggedIn = true, bool suppliesOk = true,
     } else {
         c.currentUser = std::make_unique<TestCurrentUser>(); // ShowMain gives up
     }
-    c.makeCodeSearch = [] { return std::make_unique<FakeCodeSearch>(); };
+    c.codeSearch = std::make_unique<FakeCodeSearch>();
     s.window = std::make_unique<frmMain>(std::move(c));
     return s;
 }

@@ -79,17 +79,7 @@ int main(int argc, char** argv) {
         QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tavrix"), QStringLiteral("TavrixMRI"));
         s.setValue(QStringLiteral("Login/Database"), QString::fromLocal8Bit(argv[1]));
     }
-    ComponentSet set = createComponents();
-    StartUpComponents components;
-    components.radiologySearch = std::move(set.radiologySearch);
-    components.suppliesList = std::move(set.suppliesList);
-    components.drugInfo = std::move(set.drugInfo);
-    components.icdSearch = std::move(set.icdSearch);
-    components.currentUser = std::move(set.currentUser);
-    auto codeSearch = std::make_shared<std::unique_ptr<CodeSearch>>(std::move(set.codeSearch));
-    components.makeCodeSearch = [codeSearch] { return std::move(*codeSearch); };
-
-    frmMain window(std::move(components));
+    frmMain window(createComponents());
     window.setScreens(mainScreens(&window));
     if (!window.load()) {
         std::cerr << "log-in failed\n";
