@@ -94,6 +94,7 @@ frmMain::frmMain(ComponentSet components, QWidget* parent) : QMainWindow(parent)
     setCentralWidget(central);
 
     notifier_ = new DischargeNotifier(workArea_);
+    workArea_->installEventFilter(this);
 
     userField_ = new QLabel(this);
     userField_->setObjectName(QStringLiteral("sbUser"));
@@ -593,10 +594,21 @@ void frmMain::checkDischargeNotices() {
 }
 
 void frmMain::announce() {
+    notifier_->announce();
+    placeNotifier();
+}
+
+void frmMain::placeNotifier() {
     notifier_->adjustSize();
     notifier_->move(qMax(0, workArea_->width() - notifier_->width() - 24),
                     qMax(0, workArea_->height() - notifier_->height() - 24));
-    notifier_->announce();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* e) {
+    // The announcement keeps to the work area's corner however the window is sized.
+    if (watched == workArea_ && e->type() == QEvent::Resize && !notifier_->isHidden())
+        placeNotifier();
+    return QMainWindow::eventFilter(watched, e);
 }
 
 void frmMain::processNotice() {

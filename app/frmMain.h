@@ -74,6 +74,7 @@ public:
 protected:
     void changeEvent(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     void buildMenus();
@@ -90,6 +91,7 @@ private:
     void open(const std::function<void()>& screen);
     void openDateRange(const QString& code, const QString& patientType = {});
     void openDaily(const QString& mode);
+    void placeNotifier();
 
     ComponentSet components_;
     MainScreens screens_;
