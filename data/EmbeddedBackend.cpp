@@ -6,6 +6,9 @@
 
 #include <QDateTime>
 
+#include <string>
+#include <unordered_map>
+
 namespace tavrix {
 
 namespace {
@@ -14,20 +17,56 @@ DbError toDbError(const server::ServerError& e) {
     return DbError(e.number(), QString::fromStdString(e.what()), QString::fromStdString(e.statement()));
 }
 
+// The general reading of the server's date text: slow (Qt's parser converts
+// local time several times over), so used only for unusual forms.
+QVariant parsedDate(const std::string& text) {
+    const QString s = QString::fromStdString(text);
+    QDateTime dt = QDateTime::fromString(s.left(19), s.size() >= 19 ? QStringLiteral("yyyy-MM-dd HH:mm:ss")
+                                                     : s.size() == 16 ? QStringLiteral("yyyy-MM-dd HH:mm")
+                                                                      : QStringLiteral("yyyy-MM-dd"));
+    if (!dt.isValid())
+        dt = QDateTime::fromString(s, Qt::ISODate);
+    return dt.isValid() ? QVariant(dt) : QVariant(s);
+}
+
+int digits(const std::string& s, std::size_t at, std::size_t count) {
+    int n = 0;
+    for (std::size_t i = at; i < at + count; ++i)
+        n = n * 10 + (s[i] - '0');
+    return n;
+}
+
+// "yyyy-mm-dd", "yyyy-mm-dd hh:mm" or "yyyy-mm-dd hh:mm:ss[.fff]" (the server
+// checked the digits) read directly; anything else goes to the general reading.
+QVariant dateValue(const std::string& s) {
+    const std::size_t n = s.size();
+    if (n != 10 && ((n != 16 && n < 19) || s[10] != ' '))
+        return parsedDate(s);
+    const QDate date(digits(s, 0, 4), digits(s, 5, 2), digits(s, 8, 2));
+    const QTime time =
+        n == 10 ? QTime(0, 0) : QTime(digits(s, 11, 2), digits(s, 14, 2), n >= 19 ? digits(s, 17, 2) : 0);
+    if (!date.isValid() || !time.isValid())
+        return parsedDate(s);
+    // Making a local date-time asks the C library for the zone's offset, which
+    // looks at the zone file each time; rows repeat their dates, so keep them.
+    thread_local std::unordered_map<std::string, QDateTime> seen;
+    if (const auto it = seen.find(s); it != seen.end())
+        return it->second;
+    if (seen.size() >= 4096)
+        seen.clear();
+    const QDateTime dt(date, time);
+    if (!dt.isValid()) // a time the clocks skipped: read it the general way
+        return parsedDate(s);
+    seen.emplace(s, dt);
+    return dt;
+}
+
 QVariant toVariant(const server::Value& v) {
     switch (v.kind) {
     case server::Value::Kind::Null: return {};
     case server::Value::Kind::Integer: return QVariant(static_cast<qlonglong>(v.integer));
     case server::Value::Kind::Real: return QVariant(v.real);
-    case server::Value::Kind::DateTime: {
-        const QString s = QString::fromStdString(v.text);
-        QDateTime dt = QDateTime::fromString(s.left(19), s.size() >= 19 ? QStringLiteral("yyyy-MM-dd HH:mm:ss")
-                                                         : s.size() == 16 ? QStringLiteral("yyyy-MM-dd HH:mm")
-                                                                          : QStringLiteral("yyyy-MM-dd"));
-        if (!dt.isValid())
-            dt = QDateTime::fromString(s, Qt::ISODate);
-        return dt.isValid() ? QVariant(dt) : QVariant(s);
-    }
+    case server::Value::Kind::DateTime: return dateValue(v.text);
     case server::Value::Kind::Text: return QVariant(QString::fromStdString(v.text));
     }
     return {};
@@ -53,7 +92,9 @@ EmbeddedBackend::EmbeddedBackend(const QString& path, Create create) : path_(pat
 EmbeddedBackend::~EmbeddedBackend() = default;
 
 ResultSet EmbeddedBackend::execute(const QString& statement, qint64& rowsAffected) {
-    const server::Result r = guarded([&] { return db_->execute(statement.toStdString()); });
+    const QByteArray utf8 = statement.toUtf8();
+    const std::string_view text(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+    const server::Result r = guarded([&] { return db_->execute(text); });
     rowsAffected = r.rowsAffected;
     QStringList columns;
     columns.reserve(static_cast<qsizetype>(r.columns.size()));

@@ -14,16 +14,23 @@ QString build(QStringView pattern, std::initializer_list<QString> values) {
     QString out;
     out.reserve(pattern.size() + 16 * static_cast<qsizetype>(values.size()));
     auto value = values.begin();
-    for (qsizetype i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == u'{' && i + 1 < pattern.size() && pattern[i + 1] == u'}') {
-            if (value == values.end())
-                throw std::logic_error("SqlText::build: more placeholders than values");
-            out += escaped(*value++);
-            ++i;
-        } else {
-            out += pattern[i];
-        }
+    // Copy the pattern in runs between placeholders: every statement passes here.
+    qsizetype from = 0;
+    for (qsizetype at = 0; at + 1 < pattern.size(); ++at) {
+        if (pattern[at] != u'{' || pattern[at + 1] != u'}')
+            continue;
+        if (value == values.end())
+            throw std::logic_error("SqlText::build: more placeholders than values");
+        out += pattern.mid(from, at - from);
+        const QString& v = *value++;
+        if (v.contains(QLatin1Char('\'')))
+            out += escaped(v);
+        else
+            out += v;
+        from = at + 2;
+        ++at;
     }
+    out += pattern.mid(from);
     if (value != values.end())
         throw std::logic_error("SqlText::build: more values than placeholders");
     return out;

@@ -9,6 +9,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <span>
 
@@ -18,9 +19,20 @@ std::span<const EmbeddedFile> builtinSchemaFiles();
 
 namespace {
 
+// Runs for every column of every result: no allocation.
 bool containsIgnoreCase(std::string_view hay, std::string_view needle) {
-    return toLower(hay).find(toLower(needle)) != std::string::npos;
+    for (std::size_t i = 0; i + needle.size() <= hay.size(); ++i)
+        if (equalsIgnoreCase(hay.substr(i, needle.size()), needle))
+            return true;
+    return false;
 }
+
+bool startsWithIgnoreCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() && equalsIgnoreCase(text.substr(0, prefix.size()), prefix);
+}
+
+constexpr std::size_t kAdHocCacheSize = 64;
+constexpr const char* kControlSql[] = {"BEGIN IMMEDIATE", "SAVEPOINT proc", "RELEASE proc", "COMMIT"};
 
 // Files "schema/NNN_*.sql" or "demo/NNN_*.sql" in version order.
 std::vector<std::pair<int, const EmbeddedFile*>> scripts(std::string_view folder) {
@@ -54,7 +66,9 @@ std::unique_ptr<Database> Database::open(const std::string& path, OpenMode mode,
     if (!exists && mode == OpenMode::Existing)
         throw ServerError(ErrorNumber::CannotOpen, "Cannot open database \"" + path + "\": the file does not exist.");
     sqlite3* db = nullptr;
-    const int flags = SQLITE_OPEN_READWRITE | (exists ? 0 : SQLITE_OPEN_CREATE);
+    // A Database (with its statement caches) serves one thread at a time, so
+    // SQLite need not lock around every call.
+    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | (exists ? 0 : SQLITE_OPEN_CREATE);
     if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
         const std::string msg = db ? sqlite3_errmsg(db) : "out of memory";
         sqlite3_close(db);
@@ -74,6 +88,10 @@ Database::~Database() {
         sqlite3_finalize(s.stmt);
     for (auto& [k, s] : conditions_)
         sqlite3_finalize(s.stmt);
+    for (auto& [k, s] : adHoc_)
+        sqlite3_finalize(s);
+    for (sqlite3_stmt* s : control_)
+        sqlite3_finalize(s);
     sqlite3_close_v2(db_);
 }
 
@@ -189,10 +207,11 @@ int Database::authorize(void* self, int action, const char* a, const char*, cons
     case SQLITE_INSERT:
     case SQLITE_UPDATE:
     case SQLITE_DELETE: {
-        const std::string table = a ? a : "";
-        if (table.find("__") != std::string::npos && !containsIgnoreCase(table.substr(0, 7), "sqlite_"))
+        // Called for every column a statement reads: no allocation on the way through.
+        const std::string_view table = a ? a : "";
+        if (table.find("__") != std::string_view::npos && !startsWithIgnoreCase(table, "sqlite_"))
             return SQLITE_OK;
-        db->refused_ = "the object '" + table + "'";
+        db->refused_ = "the object '" + std::string(table) + "'";
         return SQLITE_DENY;
     }
     default:
@@ -245,11 +264,18 @@ void Database::collect(sqlite3_stmt* stmt, Result& result) {
     result.hasResultSet = cols > 0;
     for (int i = 0; i < cols; ++i)
         result.columns.emplace_back(sqlite3_column_name(stmt, i));
-    std::vector<bool> dateColumn(static_cast<std::size_t>(cols)), declared(static_cast<std::size_t>(cols));
+    // Text may be a date where the column is declared a date or time, or has
+    // no declared type at all (an expression).
+    std::array<bool, 64> few{}; // results rarely have more columns: no allocation then
+    std::unique_ptr<bool[]> many;
+    bool* maybeDate = few.data();
+    if (cols > static_cast<int>(few.size())) {
+        many = std::make_unique<bool[]>(static_cast<std::size_t>(cols));
+        maybeDate = many.get();
+    }
     for (int i = 0; i < cols; ++i) {
         const char* decl = sqlite3_column_decltype(stmt, i);
-        declared[i] = decl != nullptr;
-        dateColumn[i] = decl && (containsIgnoreCase(decl, "date") || containsIgnoreCase(decl, "time"));
+        maybeDate[i] = !decl || containsIgnoreCase(decl, "date") || containsIgnoreCase(decl, "time");
     }
     int rc;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
@@ -263,7 +289,7 @@ void Database::collect(sqlite3_stmt* stmt, Result& result) {
             default: {
                 const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
                 std::string s(p ? p : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt, i)));
-                const bool isDate = (dateColumn[i] || !declared[i]) && looksLikeIsoDate(s);
+                const bool isDate = maybeDate[i] && looksLikeIsoDate(s);
                 row.push_back(isDate ? Value::ofDateTime(std::move(s)) : Value::ofText(std::move(s)));
             }
             }
@@ -276,12 +302,17 @@ void Database::collect(sqlite3_stmt* stmt, Result& result) {
         result.rowsAffected = sqlite3_changes64(db_);
 }
 
-Result Database::runQuery(const std::string& sql, const std::string& verb) {
+// An ad-hoc statement prepared under the authorizer, or the one prepared
+// before from the same text.
+sqlite3_stmt* Database::adHoc(const std::string& sql, const std::string& verb) {
+    if (auto it = adHoc_.find(sql); it != adHoc_.end())
+        return it->second;
     sqlite3_stmt* stmt = nullptr;
     const char* tail = nullptr;
     refused_.clear();
     sqlite3_set_authorizer(db_, &Database::authorize, this);
-    const int rc = sqlite3_prepare_v2(db_, sql.c_str(), static_cast<int>(sql.size()), &stmt, &tail);
+    const int rc = sqlite3_prepare_v3(db_, sql.c_str(), static_cast<int>(sql.size()),
+                                      SQLITE_PREPARE_PERSISTENT, &stmt, &tail);
     sqlite3_set_authorizer(db_, nullptr, nullptr);
     if (rc != SQLITE_OK)
         fail(rc);
@@ -292,47 +323,96 @@ Result Database::runQuery(const std::string& sql, const std::string& verb) {
         throw ServerError(ErrorNumber::SyntaxError, "Only one statement is accepted per call.");
     if (verb == "select" && !sqlite3_stmt_readonly(stmt))
         throw ServerError(ErrorNumber::PermissionDenied, "The statement was refused: a SELECT may not change data.");
+    if (adHocOrder_.size() >= kAdHocCacheSize) {
+        const auto oldest = adHoc_.find(adHocOrder_.front());
+        sqlite3_finalize(oldest->second);
+        adHoc_.erase(oldest);
+        adHocOrder_.erase(adHocOrder_.begin());
+    }
+    adHoc_.emplace(sql, stmt);
+    adHocOrder_.push_back(sql);
+    return guard.release();
+}
+
+Result Database::runQuery(const std::string& sql, const std::string& verb) {
+    sqlite3_stmt* stmt = adHoc(sql, verb);
+    StatementReset reset(stmt);
     Result result;
     collect(stmt, result);
     return result;
 }
 
-sqlite3_stmt* Database::cached(const void* key, const std::string& sql, bool condition) {
+Database::CachedStatement& Database::cached(const void* key, const std::string& sql, bool condition) {
     auto& cache = condition ? conditions_ : statements_;
     auto it = cache.find(key);
     if (it != cache.end())
-        return it->second.stmt;
+        return it->second;
     sqlite3_stmt* stmt = nullptr;
     const std::string text = condition ? "SELECT (" + sql + ")" : sql;
     const int rc = sqlite3_prepare_v3(db_, text.c_str(), static_cast<int>(text.size()), SQLITE_PREPARE_PERSISTENT,
                                       &stmt, nullptr);
     if (rc != SQLITE_OK)
         fail(rc);
-    cache.emplace(key, CachedStatement{stmt, sqlite3_stmt_readonly(stmt) != 0});
-    return stmt;
+    CachedStatement entry;
+    entry.stmt = stmt;
+    entry.readonly = sqlite3_stmt_readonly(stmt) != 0;
+    return cache.emplace(key, std::move(entry)).first->second;
 }
 
-void Database::bindArguments(sqlite3_stmt* stmt, const Procedure& proc,
+void Database::bindArguments(CachedStatement& cs, const Procedure& proc,
                              const std::vector<std::optional<std::string>>& args) {
-    const int count = sqlite3_bind_parameter_count(stmt);
-    for (int i = 1; i <= count; ++i) {
-        const char* raw = sqlite3_bind_parameter_name(stmt, i);
-        if (!raw)
-            continue;
-        const std::string_view name(raw + 1);
-        std::size_t p = 0;
-        for (; p < proc.parameters.size(); ++p)
-            if (equalsIgnoreCase(proc.parameters[p].name, name))
-                break;
-        if (p == proc.parameters.size())
-            throw ServerError(ErrorNumber::General,
-                              "Procedure " + proc.qualifiedName() + " uses an undeclared parameter @" + std::string(name));
-        const std::optional<std::string>& v = p < args.size() ? args[p] : proc.parameters[p].defaultValue;
-        if (v)
-            sqlite3_bind_text(stmt, i, v->data(), static_cast<int>(v->size()), SQLITE_STATIC);
-        else
-            sqlite3_bind_null(stmt, i);
+    sqlite3_stmt* stmt = cs.stmt;
+    if (!cs.mapped) {
+        // Which procedure parameter each bound name stands for, worked out once.
+        const int count = sqlite3_bind_parameter_count(stmt);
+        std::vector<int> argument(static_cast<std::size_t>(count), -1);
+        for (int i = 1; i <= count; ++i) {
+            const char* raw = sqlite3_bind_parameter_name(stmt, i);
+            if (!raw)
+                continue;
+            const std::string_view name(raw + 1);
+            std::size_t p = 0;
+            for (; p < proc.parameters.size(); ++p)
+                if (equalsIgnoreCase(proc.parameters[p].name, name))
+                    break;
+            if (p == proc.parameters.size())
+                throw ServerError(ErrorNumber::General, "Procedure " + proc.qualifiedName() +
+                                                            " uses an undeclared parameter @" +
+                                                            std::string(name));
+            argument[static_cast<std::size_t>(i - 1)] = static_cast<int>(p);
+        }
+        cs.argument = std::move(argument);
+        cs.mapped = true;
     }
+    for (std::size_t i = 0; i < cs.argument.size(); ++i) {
+        const int p = cs.argument[i];
+        if (p < 0)
+            continue;
+        const auto pos = static_cast<std::size_t>(p);
+        const std::optional<std::string>& v =
+            pos < args.size() ? args[pos] : proc.parameters[pos].defaultValue;
+        const int at = static_cast<int>(i) + 1;
+        if (v)
+            sqlite3_bind_text(stmt, at, v->data(), static_cast<int>(v->size()), SQLITE_STATIC);
+        else
+            sqlite3_bind_null(stmt, at);
+    }
+}
+
+// Transaction control around a procedure, prepared once: parsing these small
+// statements on every call cost more than many procedure bodies.
+void Database::control(Control which) {
+    sqlite3_stmt*& stmt = control_[static_cast<int>(which)];
+    if (!stmt) {
+        const int rc = sqlite3_prepare_v3(db_, kControlSql[static_cast<int>(which)], -1,
+                                          SQLITE_PREPARE_PERSISTENT, &stmt, nullptr);
+        if (rc != SQLITE_OK)
+            fail(rc);
+    }
+    const int rc = sqlite3_step(stmt);
+    sqlite3_reset(stmt);
+    if (rc != SQLITE_DONE)
+        fail(rc);
 }
 
 Result Database::runProcedure(const Procedure& proc, const std::vector<std::optional<std::string>>& args) {
@@ -348,44 +428,43 @@ Result Database::runProcedure(const Procedure& proc, const std::vector<std::opti
     auto known = procedureWrites_.find(&proc);
     if (known == procedureWrites_.end()) {
         bool writes = false;
-        for (const auto& st : proc.statements) {
-            cached(&st, st.sql, false);
-            writes = writes || !statements_[&st].readonly;
-        }
+        for (const auto& st : proc.statements)
+            writes = writes || !cached(&st, st.sql, false).readonly;
         known = procedureWrites_.emplace(&proc, writes).first;
     }
     const bool outer = !inTransaction();
     const bool scoped = proc.statements.size() > 1;
+    const bool locked = outer && known->second;
     if (scoped)
-        execPlain(outer && known->second ? "BEGIN IMMEDIATE" : "SAVEPOINT proc");
+        control(locked ? Control::BeginImmediate : Control::Savepoint);
     Result result;
     try {
         std::int64_t changes = 0;
         for (const auto& st : proc.statements) {
             if (!st.condition.empty()) {
-                sqlite3_stmt* c = cached(&st, st.condition, true);
-                StatementReset reset(c);
+                CachedStatement& c = cached(&st, st.condition, true);
+                StatementReset reset(c.stmt);
                 bindArguments(c, proc, args);
-                const int rc = sqlite3_step(c);
+                const int rc = sqlite3_step(c.stmt);
                 if (rc != SQLITE_ROW && rc != SQLITE_DONE)
                     fail(rc);
-                if (rc != SQLITE_ROW || sqlite3_column_int(c, 0) == 0)
+                if (rc != SQLITE_ROW || sqlite3_column_int(c.stmt, 0) == 0)
                     continue;
             }
-            sqlite3_stmt* s = cached(&st, st.sql, false);
-            StatementReset reset(s);
+            CachedStatement& s = cached(&st, st.sql, false);
+            StatementReset reset(s.stmt);
             bindArguments(s, proc, args);
-            collect(s, result);
+            collect(s.stmt, result);
             changes += result.rowsAffected;
         }
         if (!result.hasResultSet)
             result.rows.clear();
         result.rowsAffected = changes;
         if (scoped)
-            execPlain(outer && known->second ? "COMMIT" : "RELEASE proc");
+            control(locked ? Control::Commit : Control::Release);
     } catch (...) {
         if (scoped) {
-            if (outer && known->second)
+            if (locked)
                 sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
             else
                 sqlite3_exec(db_, "ROLLBACK TO proc; RELEASE proc", nullptr, nullptr, nullptr);
@@ -401,7 +480,18 @@ Result Database::execute(std::string_view statement) {
         const ParsedStatement parsed = parseStatement(statement);
         if (parsed.kind == ParsedStatement::Kind::Query)
             return runQuery(parsed.sql, parsed.verb);
-        const Procedure* proc = catalog_->find(parsed.call.database, parsed.call.name);
+        // The catalog folds letter case for every look-up; a caller spells a
+        // procedure the same way each time, so remember its spelling.
+        std::string& spelled = callKey_; // kept between calls: no allocation once grown
+        spelled.assign(parsed.call.database).append("..").append(parsed.call.name);
+        const Procedure* proc = nullptr;
+        if (const auto it = procedureByCall_.find(spelled); it != procedureByCall_.end()) {
+            proc = it->second;
+        } else if ((proc = catalog_->find(parsed.call.database, parsed.call.name))) {
+            if (procedureByCall_.size() >= 1024)
+                procedureByCall_.clear();
+            procedureByCall_.emplace(spelled, proc);
+        }
         if (!proc)
             throw ServerError(ErrorNumber::UnknownProcedure, "Could not find stored procedure '" +
                                                                  parsed.call.database + ".." + parsed.call.name + "'.");

@@ -64,11 +64,21 @@ private:
     void setMeta(const std::string& key, const std::string& value);
     void execPlain(const char* sql);
 
+    struct CachedStatement {
+        sqlite3_stmt* stmt = nullptr;
+        bool readonly = true;
+        bool mapped = false;       // argument is filled
+        std::vector<int> argument; // per bound parameter: the procedure parameter's position, -1 when unnamed
+    };
+    enum class Control { BeginImmediate, Savepoint, Release, Commit, Count };
+
     Result runQuery(const std::string& sql, const std::string& verb);
     Result runProcedure(const Procedure& proc, const std::vector<std::optional<std::string>>& args);
-    sqlite3_stmt* cached(const void* key, const std::string& sql, bool condition);
-    void bindArguments(sqlite3_stmt* stmt, const Procedure& proc,
+    CachedStatement& cached(const void* key, const std::string& sql, bool condition);
+    void bindArguments(CachedStatement& stmt, const Procedure& proc,
                        const std::vector<std::optional<std::string>>& args);
+    void control(Control which);
+    sqlite3_stmt* adHoc(const std::string& sql, const std::string& verb);
     [[noreturn]] void fail(int rc, const std::string& context = {});
     void collect(sqlite3_stmt* stmt, Result& result);
 
@@ -81,13 +91,16 @@ private:
     std::chrono::milliseconds timeout_{120000};
     std::chrono::steady_clock::time_point deadline_ = std::chrono::steady_clock::time_point::max();
     std::string refused_;
-    struct CachedStatement {
-        sqlite3_stmt* stmt = nullptr;
-        bool readonly = true;
-    };
     std::unordered_map<const void*, CachedStatement> statements_;
     std::unordered_map<const void*, CachedStatement> conditions_;
     std::unordered_map<const Procedure*, bool> procedureWrites_;
+    std::unordered_map<std::string, const Procedure*> procedureByCall_; // "DB..name" as the caller wrote it
+    std::string callKey_;
+    sqlite3_stmt* control_[static_cast<int>(Control::Count)] = {};
+    // Ad-hoc statements by their SQLite text, oldest first out: a screen that
+    // polls or repeats a statement skips preparing it again.
+    std::unordered_map<std::string, sqlite3_stmt*> adHoc_;
+    std::vector<std::string> adHocOrder_;
 };
 
 } // namespace tavrix::server

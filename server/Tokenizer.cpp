@@ -8,8 +8,17 @@ namespace tavrix::server {
 
 namespace {
 
-bool isNameStart(unsigned char c) { return std::isalpha(c) || c == '_' || c == '#' || c >= 0x80; }
-bool isNameChar(unsigned char c) { return std::isalnum(c) || c == '_' || c == '#' || c == '$' || c >= 0x80; }
+// ASCII classes written out: the C library's are calls that look at the locale.
+inline bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+inline bool isLetter(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+inline bool isBlank(unsigned char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool isNameStart(unsigned char c) { return isLetter(c) || c == '_' || c == '#' || c >= 0x80; }
+bool isNameChar(unsigned char c) {
+    return isLetter(c) || isDigit(c) || c == '_' || c == '#' || c == '$' || c >= 0x80;
+}
+
+// Names are compared by their ASCII letters, as the hospital's server does.
+inline char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 } // namespace
 
@@ -17,7 +26,7 @@ bool equalsIgnoreCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+        if (asciiLower(a[i]) != asciiLower(b[i]))
             return false;
     return true;
 }
@@ -25,7 +34,7 @@ bool equalsIgnoreCase(std::string_view a, std::string_view b) {
 std::string toLower(std::string_view s) {
     std::string out(s);
     for (auto& c : out)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        c = asciiLower(c);
     return out;
 }
 
@@ -56,6 +65,7 @@ std::string Token::name() const {
 
 std::vector<Token> tokenize(std::string_view sql) {
     std::vector<Token> tokens;
+    tokens.reserve(sql.size() / 3 + 4);
     std::size_t i = 0;
     const std::size_t n = sql.size();
     auto push = [&](TokenKind kind, std::size_t start, std::size_t end) {
@@ -64,8 +74,8 @@ std::vector<Token> tokenize(std::string_view sql) {
     while (i < n) {
         const unsigned char c = static_cast<unsigned char>(sql[i]);
         const std::size_t start = i;
-        if (std::isspace(c)) {
-            while (i < n && std::isspace(static_cast<unsigned char>(sql[i])))
+        if (isBlank(c)) {
+            while (i < n && isBlank(static_cast<unsigned char>(sql[i])))
                 ++i;
             push(TokenKind::Space, start, i);
         } else if (c == '-' && i + 1 < n && sql[i + 1] == '-') {
@@ -109,21 +119,21 @@ std::vector<Token> tokenize(std::string_view sql) {
             while (i < n && isNameChar(static_cast<unsigned char>(sql[i])))
                 ++i;
             push(TokenKind::Parameter, start, i);
-        } else if (std::isdigit(c)) {
-            while (i < n && std::isdigit(static_cast<unsigned char>(sql[i])))
+        } else if (isDigit(c)) {
+            while (i < n && isDigit(static_cast<unsigned char>(sql[i])))
                 ++i;
-            if (i + 1 < n && sql[i] == '.' && std::isdigit(static_cast<unsigned char>(sql[i + 1]))) {
+            if (i + 1 < n && sql[i] == '.' && isDigit(static_cast<unsigned char>(sql[i + 1]))) {
                 ++i;
-                while (i < n && std::isdigit(static_cast<unsigned char>(sql[i])))
+                while (i < n && isDigit(static_cast<unsigned char>(sql[i])))
                     ++i;
             }
             if (i < n && (sql[i] == 'e' || sql[i] == 'E')) {
                 std::size_t j = i + 1;
                 if (j < n && (sql[j] == '+' || sql[j] == '-'))
                     ++j;
-                if (j < n && std::isdigit(static_cast<unsigned char>(sql[j]))) {
+                if (j < n && isDigit(static_cast<unsigned char>(sql[j]))) {
                     i = j;
-                    while (i < n && std::isdigit(static_cast<unsigned char>(sql[i])))
+                    while (i < n && isDigit(static_cast<unsigned char>(sql[i])))
                         ++i;
                 }
             }

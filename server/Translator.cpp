@@ -332,7 +332,94 @@ ParsedStatement parseCall(const std::vector<Token>& tokens, std::size_t i) {
 
 } // namespace
 
+namespace {
+
+// Character classes of the tokenizer, as a table: 1 starts a name, 2 goes on with one.
+constexpr std::array<unsigned char, 256> kNameClass = [] {
+    std::array<unsigned char, 256> t{};
+    for (int c = 0; c < 256; ++c) {
+        const bool start = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == '#' || c >= 0x80;
+        t[static_cast<std::size_t>(c)] = static_cast<unsigned char>((start ? 1 : 0) |
+                                                                    (start || (c >= '0' && c <= '9') || c == '$' ? 2 : 0));
+    }
+    return t;
+}();
+
+bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool isNameStartChar(char c) { return kNameClass[static_cast<unsigned char>(c)] & 1; }
+bool isNameChar(char c) { return kNameClass[static_cast<unsigned char>(c)] & 2; }
+
+// The form nearly every call takes, read without tokenizing:
+//   DATABASE..procedure 'a','b'
+// Anything else (another form, or a mistake to report) returns nothing and
+// goes the general way, which gives the same result or the error.
+std::optional<ParsedStatement> quickCall(std::string_view text) {
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    auto blanks = [&] {
+        while (i < n && isBlank(text[i]))
+            ++i;
+    };
+    auto name = [&]() -> std::string_view {
+        const std::size_t start = i;
+        if (i >= n || !isNameStartChar(text[i]))
+            return {};
+        while (i < n && isNameChar(text[i]))
+            ++i;
+        return text.substr(start, i - start);
+    };
+    blanks();
+    const std::string_view database = name();
+    if (database.empty() || !isHospitalDatabase(database) || text.substr(i, 2) != "..")
+        return std::nullopt;
+    i += 2;
+    const std::string_view procedure = name();
+    if (procedure.empty())
+        return std::nullopt;
+    ParsedStatement out;
+    out.kind = ParsedStatement::Kind::Call;
+    out.call.database = std::string(database);
+    out.call.name = std::string(procedure);
+    if (i < n && !isBlank(text[i]))
+        return std::nullopt;
+    blanks();
+    while (i < n) {
+        if (text[i] != '\'')
+            return std::nullopt;
+        std::string value;
+        for (++i;; ++i) {
+            if (i >= n)
+                return std::nullopt;
+            if (text[i] == '\'') {
+                if (i + 1 < n && text[i + 1] == '\'') {
+                    value.push_back('\'');
+                    ++i;
+                    continue;
+                }
+                ++i;
+                break;
+            }
+            value.push_back(text[i]);
+        }
+        out.call.arguments.emplace_back(std::move(value));
+        blanks();
+        if (i == n)
+            break;
+        if (text[i] != ',')
+            return std::nullopt;
+        ++i;
+        blanks();
+        if (i == n)
+            return std::nullopt;
+    }
+    return out;
+}
+
+} // namespace
+
 ParsedStatement parseStatement(std::string_view text) {
+    if (auto call = quickCall(text))
+        return std::move(*call);
     std::vector<Token> tokens = tokenize(text);
     const std::size_t first = nextSig(tokens, 0);
     if (first >= tokens.size())
