@@ -34,7 +34,6 @@ DischargeNotifier::DischargeNotifier(QWidget* parent)
 QString DischargeNotifier::sentences() const { return first_->text() + u' ' + second_->text(); }
 
 void DischargeNotifier::announce() {
-    ++announcements_;
     adjustSize();
     show();
     raise();

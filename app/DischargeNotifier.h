@@ -18,7 +18,6 @@ public:
     explicit DischargeNotifier(QWidget* parent = nullptr);
 
     void announce(); // shows it with both sentences
-    int announcements() const { return announcements_; }
     QString sentences() const;
 
 signals:
@@ -30,7 +29,6 @@ protected:
 private:
     QLabel* first_;
     QLabel* second_;
-    int announcements_ = 0;
 };
 
 } // namespace tavrix

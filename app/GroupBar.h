@@ -19,7 +19,6 @@ public:
     void setExitButton(QAbstractButton* button);
 
     void choose(int group); // 1 to 5
-    int current() const { return current_; }
     int buttonTop(int group) const; // in twips, where group's button stands now
     QWidget* panel(int group) const { return groups_.value(group - 1).panel; }
 

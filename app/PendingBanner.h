@@ -18,7 +18,6 @@ public:
 
     void tick();                // one step of the animation
     QString shownText() const;  // what the text field shows now
-    int counter() const { return counter_; }
     QToolButton* icon() const { return icon_; }
 
 signals:
